@@ -1,0 +1,165 @@
+#include "core/NumberFormat.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace vek {
+namespace {
+
+// Texts of the values that have no decimal form, as the program has always shown them.
+bool NonFinite(double value, std::string& out) {
+  if (std::isnan(value)) {
+    out = "NAN";
+    return true;
+  }
+  if (std::isinf(value)) {
+    out = value > 0 ? "INF" : "-INF";
+    return true;
+  }
+  return false;
+}
+
+std::string FixedFromDigits(const TDecimal15& d, std::string_view sep) {
+  if (d.Digits.empty()) {
+    return "0";
+  }
+  std::string out = d.Negative ? "-" : "";
+  const int n = static_cast<int>(d.Digits.size());
+  if (d.PointPos <= 0) {
+    out += "0";
+    out += sep;
+    out.append(static_cast<size_t>(-d.PointPos), '0');
+    out += d.Digits;
+  } else if (d.PointPos >= n) {
+    out += d.Digits;
+    out.append(static_cast<size_t>(d.PointPos - n), '0');
+  } else {
+    out += d.Digits.substr(0, static_cast<size_t>(d.PointPos));
+    out += sep;
+    out += d.Digits.substr(static_cast<size_t>(d.PointPos));
+  }
+  return out;
+}
+
+}  // namespace
+
+TDecimal15 ToDecimal15(double value) {
+  TDecimal15 d;
+  if (value == 0.0 || !std::isfinite(value)) {
+    return d;
+  }
+  d.Negative = value < 0;
+  // "%.14e" rounds the binary value correctly to 15 significant digits.
+  char buf[40];
+  std::snprintf(buf, sizeof buf, "%.14e", std::fabs(value));
+  std::string digits;
+  const char* p = buf;
+  for (; *p != 'e'; ++p) {
+    if (*p != '.') {
+      digits += *p;
+    }
+  }
+  const int exponent = std::atoi(p + 1);
+  while (!digits.empty() && digits.back() == '0') {
+    digits.pop_back();
+  }
+  d.Digits = digits;
+  d.PointPos = exponent + 1;
+  return d;
+}
+
+std::string FormatGeneral(double value, std::string_view decimalSeparator) {
+  std::string out;
+  if (NonFinite(value, out)) {
+    return out;
+  }
+  return FixedFromDigits(ToDecimal15(value), decimalSeparator);
+}
+
+std::string FormatGeneralExp(double value) {
+  std::string out;
+  if (NonFinite(value, out)) {
+    return out;
+  }
+  const TDecimal15 d = ToDecimal15(value);
+  if (d.Digits.empty()) {
+    return "0";
+  }
+  // Below 0.0001 the leading digit sits at the fifth place or further right;
+  // more than 15 integer digits means the point lies beyond the 15th digit.
+  if (d.PointPos > -4 && d.PointPos <= 15) {
+    return FixedFromDigits(d, ".");
+  }
+  out = d.Negative ? "-" : "";
+  out += d.Digits[0];
+  if (d.Digits.size() > 1) {
+    out += '.';
+    out += d.Digits.substr(1);
+  }
+  out += 'E';
+  out += std::to_string(d.PointPos - 1);
+  return out;
+}
+
+std::string FormatFixed(double value, int places, std::string_view decimalSeparator) {
+  std::string out;
+  if (NonFinite(value, out)) {
+    return out;
+  }
+  if (places < 0) {
+    places = 0;
+  }
+  const TDecimal15 d = ToDecimal15(value);
+  // Digits of the result: all digits up to `places` after the point, with the
+  // integer part padded to at least one digit.
+  const int keep = d.PointPos + places;  // count of digits of d.Digits that stay
+  std::string digits;                    // integer and fraction digits, no point
+  int intDigits = d.PointPos > 0 ? d.PointPos : 0;
+  if (keep < 0) {
+    digits.clear();
+  } else {
+    std::string padded = d.Digits;
+    if (static_cast<int>(padded.size()) < keep) {
+      padded.append(static_cast<size_t>(keep - static_cast<int>(padded.size())), '0');
+    }
+    digits = padded.substr(0, static_cast<size_t>(keep));
+    const bool roundUp = keep < static_cast<int>(d.Digits.size()) && d.Digits[keep] >= '5';
+    if (roundUp) {
+      int i = static_cast<int>(digits.size()) - 1;
+      while (i >= 0 && digits[i] == '9') {
+        digits[i] = '0';
+        --i;
+      }
+      if (i >= 0) {
+        digits[i]++;
+      } else {
+        digits.insert(digits.begin(), '1');
+        if (d.PointPos > 0) {
+          ++intDigits;
+        }
+      }
+    }
+  }
+  // Place the digits: the last `places` of them form the fraction.
+  const int total = intDigits + places;
+  if (static_cast<int>(digits.size()) < total) {
+    digits.insert(0, static_cast<size_t>(total - static_cast<int>(digits.size())), '0');
+  }
+  std::string intPart = digits.substr(0, digits.size() - static_cast<size_t>(places));
+  const std::string fracPart = digits.substr(digits.size() - static_cast<size_t>(places));
+  if (intPart.empty()) {
+    intPart = "0";
+  }
+  const bool allZero = digits.find_first_not_of('0') == std::string::npos;
+  // A value that rounds to zero shows no sign: "-0.00" would only confuse.
+  out = (d.Negative && !allZero) ? "-" : "";
+  out += intPart;
+  if (places > 0) {
+    out += decimalSeparator;
+    out += fracPart;
+  }
+  return out;
+}
+
+}  // namespace vek
