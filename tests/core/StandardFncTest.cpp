@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <ostream>
 
 #include "core/RegionalSettings.h"
 
@@ -32,6 +33,10 @@ struct FloatCase {
   const char* Point;  // with "." as separator
   const char* Comma;  // with "," as separator
 };
+
+std::ostream& operator<<(std::ostream& os, const FloatCase& c) {
+  return os << c.Value << " with " << c.Places << " places";
+}
 
 class FloatToStringTest : public RegionalFixture,
                           public ::testing::WithParamInterface<FloatCase> {};
