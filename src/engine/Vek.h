@@ -23,8 +23,13 @@ class TVek {
  public:
   TVek();                    // size 1
   explicit TVek(int model);  // defaults, then SetModel(model)
-  TVek(const TVek& vek);     // copies the inputs, not results, tables or state
+  // A new design case with the inputs of another one, without its results, tables or
+  // state. Explicit, so that a design case is never copied by accident: passing or
+  // returning one by value moves it with everything it holds.
+  explicit TVek(const TVek& vek);
+  TVek(TVek&&) = default;
   TVek& operator=(const TVek&) = delete;
+  TVek& operator=(TVek&&) = default;
   ~TVek() = default;
 
   // --- Wall panel ---
