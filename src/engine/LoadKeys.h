@@ -60,6 +60,10 @@ consteval TFixedKey Quantity(std::string_view designName) {
 consteval TFixedKey Action(std::string_view name) {
   return TActionKeys::KeyOf(name);
 }
+// A quantity by its characteristic key ("A_z_k"); the same index as its design key.
+consteval TFixedKey Characteristic(std::string_view name) {
+  return TCharacteristicKeys::KeyOf(name);
+}
 
 constexpr TFixedKey EnvelopeKey(TEnvelopeMode mode, TFixedKey quantity) {
   return TFixedKey{static_cast<uint16_t>(static_cast<int>(mode) * 22 + quantity.Index)};
