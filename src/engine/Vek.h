@@ -245,6 +245,18 @@ class TVek {
 
   // Model table, material values and actions: private helpers
   // (begin)
+  void AddStandardModelConstants();
+  void AddSpecialAnchorModelConstants();
+  void AddModelProfileValues();
+  void AddModelResistances();
+  void AddModelBearingValues();
+  void AddLiveLoadTotals();
+  void AddLeverArms();
+  void AddSelfWeight();
+  void AddDetachedWindCoefficients();
+  void AddBuildingWindCoefficients();
+  void AddWindForces();
+  void AddTemperatureAction();
   // (end)
 
   // Inputs. Every constructor sets them through InitDefaults.
