@@ -34,6 +34,9 @@ constexpr TPeakPressureRow kPeakPressure[] = {
     {WZ_4, NORTH_SEA_COAST, {1.25, 1.40, 1.55}},
 };
 
+// Above 10 m the North Sea islands of wind zone 4 need a site-specific value.
+constexpr double kQpNorthSeaIslandLow = 1.40;
+
 // The building area as an upper-case letter; '\0' for a character outside ASCII.
 char AreaLetter(char16_t area) {
   if (area >= u'a' && area <= u'z') {
@@ -41,9 +44,6 @@ char AreaLetter(char16_t area) {
   }
   return area < 0x80 ? static_cast<char>(area) : '\0';
 }
-
-// Above 10 m the North Sea islands of wind zone 4 need a site-specific value.
-constexpr double kQpNorthSeaIslandLow = 1.40;
 
 }  // namespace
 
