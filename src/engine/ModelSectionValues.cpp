@@ -117,7 +117,8 @@ void TVek::AddModelResistances() {
   m.Add("ue", ue);
   const double L_cr = 2 * ue;
   m.Add("L_cr", L_cr);
-  const double i_radius = std::sqrt(m["A_Sp=S"] / (3 * kPi));
+  // Radius of gyration of the solid circle of the screw's stress area, d/4 = sqrt(A/(4 pi)).
+  const double i_radius = std::sqrt(m["A_Sp=S"] / (4 * kPi));
   m.Add("i_radius", i_radius);
   const double lambda = (L_cr / i_radius) / (kPi * std::sqrt(kE / Fredf_ybk));
   m.Add("lambda__K", lambda);

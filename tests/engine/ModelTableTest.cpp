@@ -207,6 +207,18 @@ TEST(ModelTable, BearingAndWasherValuesOfSizeOne) {
   EXPECT_EQ(Model(vek, "alpha_1"), 32 - 19.5);
 }
 
+// The screw buckles about the radius of gyration of a solid circle of its stress area:
+// i = d/4 with A = pi d^2/4. Size 1 has A_Sp=S 157 mm^2 (M16).
+TEST(ModelTable, ScrewSlendernessUsesTheRadiusOfGyrationOfACircle) {
+  TVek vek(1);
+  FillModelTable(vek);
+  const double area = Model(vek, "A_Sp=S");
+  const double diameter = std::sqrt(4 * area / M_PI);
+  EXPECT_DOUBLE_EQ(Model(vek, "i_radius"), diameter / 4);
+  EXPECT_DOUBLE_EQ(Model(vek, "lambda__K"), Model(vek, "L_cr") / (diameter / 4) /
+                                                (M_PI * std::sqrt(200000 / vek.GetRedf_ybk())));
+}
+
 // Long screws buckle (chi well below 1); the short standard screws are capped at 1, and
 // an undefined slenderness counts as no reduction.
 TEST(ModelTable, BucklingReductionNeverExceedsOne) {
