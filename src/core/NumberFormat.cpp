@@ -91,13 +91,16 @@ std::string FormatGeneralExp(double value) {
   if (d.PointPos > -4 && d.PointPos <= 15) {
     return FixedFromDigits(d, ".");
   }
-  out = d.Negative ? "-" : "";
-  out += d.Digits[0];
-  if (d.Digits.size() > 1) {
-    out += '.';
-    out += d.Digits.substr(1);
+  out.clear();
+  if (d.Negative) {
+    out.push_back('-');
   }
-  out += 'E';
+  out.push_back(d.Digits[0]);
+  if (d.Digits.size() > 1) {
+    out.push_back('.');
+    out.append(d.Digits, 1, std::string::npos);
+  }
+  out.push_back('E');
   out += std::to_string(d.PointPos - 1);
   return out;
 }
@@ -146,18 +149,21 @@ std::string FormatFixed(double value, int places, std::string_view decimalSepara
   if (static_cast<int>(digits.size()) < total) {
     digits.insert(0, static_cast<size_t>(total - static_cast<int>(digits.size())), '0');
   }
-  std::string intPart = digits.substr(0, digits.size() - static_cast<size_t>(places));
-  const std::string fracPart = digits.substr(digits.size() - static_cast<size_t>(places));
-  if (intPart.empty()) {
-    intPart = "0";
-  }
+  const size_t intLength = digits.size() - static_cast<size_t>(places);
   const bool allZero = digits.find_first_not_of('0') == std::string::npos;
+  out.clear();
   // A value that rounds to zero shows no sign: "-0.00" would only confuse.
-  out = (d.Negative && !allZero) ? "-" : "";
-  out += intPart;
+  if (d.Negative && !allZero) {
+    out.push_back('-');
+  }
+  if (intLength == 0) {
+    out.push_back('0');
+  } else {
+    out.append(digits, 0, intLength);
+  }
   if (places > 0) {
-    out += decimalSeparator;
-    out += fracPart;
+    out.append(decimalSeparator);
+    out.append(digits, intLength, std::string::npos);
   }
   return out;
 }

@@ -64,3 +64,54 @@ TEST(KeyTable, OrdinalOrderIsCodePointOrder) {
 
 }  // namespace
 }  // namespace vek
+
+namespace vek {
+namespace {
+
+// The engine refills its tables after Clear; what was there before must never
+// show through, whether the refill repeats the old keys or takes another course.
+TEST(KeyTable, RefillAfterClearShowsOnlyTheNewEntries) {
+  TKeyTable<double> table;
+  for (const char* key : {"a", "b", "c", "d"}) {
+    table.Add(key, 1.0);
+  }
+  table.Clear();
+  EXPECT_FALSE(table.Contains("a"));
+  EXPECT_THROW((void)table.Get("d"), EKeyNotFound);
+
+  table.Add("a", 2.0);  // same course as before
+  table.Add("b", 3.0);
+  table.Add("x", 4.0);  // another course from here on
+  EXPECT_THROW(table.Add("a", 5.0), EDuplicateKey);
+  EXPECT_FALSE(table.Contains("c"));
+  EXPECT_FALSE(table.Contains("d"));
+  table.Add("d", 6.0);  // a dropped key is free again
+  EXPECT_EQ(table.Keys(), (std::vector<std::string>{"a", "b", "x", "d"}));
+  EXPECT_DOUBLE_EQ(table["b"], 3.0);
+
+  table.Clear();
+  table.Add("a", 7.0);
+  EXPECT_EQ(table.Count(), 1u);
+  TKeyTable<double> copy = table;  // copies hold only the live entries
+  EXPECT_EQ(copy.Keys(), (std::vector<std::string>{"a"}));
+  TKeyTable<double> moved = std::move(copy);
+  EXPECT_DOUBLE_EQ(moved["a"], 7.0);
+}
+
+TEST(KeyTable, ManyKeysStayFindable) {
+  TKeyTable<int> table;
+  for (int i = 0; i < 1000; ++i) {
+    table.Add("key" + std::to_string(i), i);
+  }
+  EXPECT_TRUE(table.Remove("key500"));
+  for (int i = 0; i < 1000; ++i) {
+    if (i != 500) {
+      ASSERT_EQ(table["key" + std::to_string(i)], i);
+    }
+  }
+  EXPECT_FALSE(table.Contains("key500"));
+  EXPECT_EQ(table.Count(), 999u);
+}
+
+}  // namespace
+}  // namespace vek
