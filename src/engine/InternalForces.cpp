@@ -7,6 +7,7 @@
 
 #include "core/KeyTable.h"
 #include "engine/DesignConstants.h"
+#include "engine/Vek.h"
 
 namespace vek {
 
@@ -111,6 +112,37 @@ void CalculateInternalForces(const TInternalForceInputs& in, TVigoursMX& table) 
       K * ((V1 / 2) * l1 * (l2 + l1) + (V1 / 2) * (e0 + a_y1) * arm),
       K * ((V2 / 2) * l1 * (l2 + l1) + (V2 / 2) * (e0 + a_y2) * arm)};
   table.Assign(v);
+}
+
+void TVek::CalculateVigoursMX() {
+  if (!FIsValueDBCalculated) {
+    return;
+  }
+  FVigoursMX.Clear();
+  TInternalForceInputs in;
+  in.G = FValueDB["G_k"];
+  in.Wp = FValueDB["W_posk"];
+  in.Wn = FValueDB["W_negk"];
+  in.T = FValueDB["F_Tk"];
+  in.H1 = FValueDB["H_1k"];
+  in.H2 = FValueDB["H_2k"];
+  in.V1 = FValueDB["V_1k"];
+  in.V2 = FValueDB["V_2k"];
+  in.l1 = FValueDB["l_1"];
+  in.l2 = FValueDB["l_2"];
+  in.lk = FValueDB["l_k"];
+  in.e0 = FValueDB["e0"];
+  in.x = Fx;
+  in.h = Fh_br;
+  in.a_z1 = Fa_1z;
+  in.a_z2 = Fa_2z;
+  in.a_y1 = Fa_1y;
+  in.a_y2 = Fa_2y;
+  in.DeltaT = FDelta_T;
+  in.l_0 = Fl_0;
+  in.I_y = FModelDB["I_y"];
+  CalculateInternalForces(in, FVigoursMX);
+  FIsVigoursMXCalculated = true;
 }
 
 }  // namespace vek

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/InternalForces.h"
 #include "engine/LoadKeys.h"
@@ -107,30 +108,47 @@ inline constexpr auto kCombinationFactors = [] {
 std::string CombinationName(int index);
 bool TryCombinationIndex(std::string_view name, int& index);
 
+class TLoadingMX;
+// Fills the table anew with all 206 combinations.
+void CalculateLoadCombinations(const TVigoursMX& vigours, TLoadingMX& loading);
+
 // Design values of the combinations, combination × design key. Behaves as a
 // string-keyed table of rows: an absent combination or an unknown design key throws
-// EKeyNotFound; rows enumerate in insertion order.
+// EKeyNotFound; rows enumerate in insertion order. The standard combinations keep the
+// characteristic values they are made of and form a design value when it is read, so
+// that a calculation does not write 4532 values that only the envelopes read.
 class TLoadingMX {
  public:
   void Clear();
   size_t Count() const { return FCount; }
   bool Empty() const { return FCount == 0; }
-  bool Contains(int index) const { return FPresent[index]; }
+  bool Contains(int index) const { return FSource[index] != TSource::ABSENT; }
   bool Contains(std::string_view name) const;
 
   // Adds the row, or replaces it in place.
   void Set(int index, const TDesignRow& row);
-  const TDesignRow& Row(int index) const;
-  double Get(int index, TFixedKey quantity) const { return Row(index)[quantity.Index]; }
+  TDesignRow Row(int index) const;
+  double Get(int index, TFixedKey quantity) const;
   double Get(std::string_view combination, std::string_view designKey) const;
   // Index of the combination at an insertion position.
   int IndexAt(size_t position) const { return FOrder[position]; }
 
+  // The characteristic values when the table holds exactly the 206 standard
+  // combinations made of them; none otherwise.
+  const TVigoursMX::TValues* StandardSource() const;
+
  private:
-  std::array<TDesignRow, kCombinationTotal> FRows{};
-  std::array<bool, kCombinationTotal> FPresent{};
+  friend void CalculateLoadCombinations(const TVigoursMX& vigours, TLoadingMX& loading);
+  enum class TSource : std::uint8_t { ABSENT, STANDARD, STORED };
+  void Present(int index, TSource source);
+  void RequirePresent(int index) const;
+
+  TVigoursMX::TValues FCharacteristic{};
+  std::vector<TDesignRow> FStored;  // rows set one by one; sized on first use
+  std::array<TSource, kCombinationTotal> FSource{};
   std::array<std::uint8_t, kCombinationTotal> FOrder{};
   size_t FCount = 0;
+  size_t FStandardCount = 0;
 };
 
 // The 22 design values of one combination from the characteristic forces.
@@ -139,8 +157,6 @@ TDesignRow DesignValues(const TVigoursMX& vigours, const TActionFactors& factors
 // Stores the combination of that name (one of the 206), replacing an earlier row.
 void AddLoadCombination(TLoadingMX& loading, std::string_view name, const TActionFactors& factors,
                         const TVigoursMX& vigours);
-// Fills the table anew with all 206 combinations.
-void CalculateLoadCombinations(const TVigoursMX& vigours, TLoadingMX& loading);
 
 // One envelope value by walking the combinations of the mode's set; a value replaces
 // the running extreme only when strictly beyond it. An undefined (NaN) design value

@@ -10,6 +10,7 @@
 
 #include "core/KeyTable.h"
 #include "engine/ResultAssembly.h"
+#include "engine/Vek.h"
 
 namespace vek {
 
@@ -152,6 +153,11 @@ TVEKResult MergeOffsetVariants(const TVEKResult& r1, const TVEKResult& r2, const
     merged.MinStructuralSafety = 100 * SmallestOf(value1);
   }
   return merged;
+}
+
+TVEKResult TVek::Compare_Pos_B(const TVEKResult& VekResult1, const TVEKResult& VekResult2,
+                               const TVEKResult& VekResult3) const {
+  return MergeOffsetVariants(VekResult1, VekResult2, VekResult3);
 }
 
 }  // namespace vek

@@ -3,12 +3,18 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "core/KeyTable.h"
+#include "engine/InternalForces.h"
+#include "engine/LoadCombinations.h"
+#include "engine/LoadKeys.h"
 #include "engine/VekResult.h"
 #include "engine/VekTypes.h"
 
 namespace vek {
+
+struct TStructuralSafetySummary;
 
 // Lets a test program reach the private state of a design case. Each test file
 // specialises it for a tag type of its own, so several files never collide.
@@ -209,12 +215,27 @@ class TVek {
   void StopFsm();
   std::string GetDefaultAssignedVek() const;
 
+  // --- Calculation and search ---
+  // The full chain for the current size, length, offset and inputs; every call makes a
+  // new proof table, which the result shares.
+  TVEKResult Calculate();
+  // Merges the results at the offsets 0, +40 and −40 mm, in this argument order.
+  TVEKResult Compare_Pos_B(const TVEKResult& VekResult1, const TVEKResult& VekResult2,
+                           const TVEKResult& VekResult3) const;
+  // Largest utilisation in percent with two decimals (ties to even); −1 without any.
+  static double GetMaxWorkload(const TVEKProofTable& table);
+  // Key of the decisive utilisation proof; "not found" without any.
+  static std::string GetDecisiveProof(const TVEKProofTable& table);
+  // The automatic search over sizes and lengths; ends with the signal CALC. An error
+  // inside ends it at once, keeping the entries stored so far and the state.
+  void CalculateDB();
+
   // --- Read access to the calculation tables (contents of the last calculation) ---
   const TKeyTable<double>& GetValueDB() const { return FValueDB; }
   const TKeyTable<double>& GetModelDB() const { return FModelDB; }
-  const TKeyTable<TKeyTable<double>>& GetVigoursMX() const { return FVigoursMX; }
-  const TKeyTable<TKeyTable<double>>& GetLoadingMX() const { return FLoadingMX; }
-  const TKeyTable<double>& GetMinMaxLoadingDB() const { return FMinMaxLoadingDB; }
+  const TVigoursMX& GetVigoursMX() const { return FVigoursMX; }
+  const TLoadingMX& GetLoadingMX() const { return FLoadingMX; }
+  const TEnvelopeTable& GetMinMaxLoadingDB() const { return FMinMaxLoadingDB; }
   TVEKProofTableRef GetProofDB() const { return FProofDB; }
   const TKeyTable<double>& GetProofValueDB() const { return FProofValueDB; }
 
@@ -242,6 +263,29 @@ class TVek {
   void CalculateMaterialValues();
   // Lever arms, reinforcement values and the actions into the value table.
   void CalculateValueDB();
+
+  // Characteristic internal forces, combinations and envelopes; each needs the step
+  // before to have completed and otherwise leaves its table and flag alone.
+  void CalculateVigoursMX();
+  void CalculateLoadCombinations();
+  void AddLoadCombination(std::string_view name, const TActionFactors& factors);
+  void CalculateEnvelopes();
+  double GetEnvelopeValue(std::string_view designKey, TEnvelopeMode mode) const;
+
+  // The result record of the current calculation.
+  TVEKResult AssembleResult(const TStructuralSafetySummary& summary) const;
+
+  // The first passing variant of a search.
+  struct TSearchNote {
+    bool Found = false;
+    int Size = 0;
+    double Length = 0;
+  };
+  // One variant at the three offsets, merged and stored (replacing an entry of the
+  // same key, or adding it).
+  void CalculateVariant(bool replace, TSearchNote& note);
+  // The user's special length, capped by the current size's largest admitted length.
+  double SpecialLengthOfSize();
 
   // Model table, material values and actions: private helpers
   // (begin)
@@ -357,9 +401,9 @@ class TVek {
   // Calculation tables; each producer empties its table before filling it.
   TKeyTable<double> FValueDB;
   TKeyTable<double> FModelDB;
-  TKeyTable<TKeyTable<double>> FVigoursMX;
-  TKeyTable<TKeyTable<double>> FLoadingMX;
-  TKeyTable<double> FMinMaxLoadingDB;
+  TVigoursMX FVigoursMX;
+  TLoadingMX FLoadingMX;
+  TEnvelopeTable FMinMaxLoadingDB;
   TVEKProofTableRef FProofDB;  // made anew by each calculation, shared with its results
   TKeyTable<double> FProofValueDB;
   TVEKResultTable FVekModelResultDB;

@@ -116,6 +116,7 @@ TEST(LoadCombinations, DesignValueIsTheFactoredSumOfTheActions) {
   EXPECT_EQ(single.Count(), 1u);
   EXPECT_EQ(single.Row(51), loading.Row(51));
   EXPECT_THROW((void)single.Get("LFT1", "A_z_d"), EKeyNotFound);
+  EXPECT_THROW((void)single.Row(0), EKeyNotFound);
   EXPECT_THROW(AddLoadCombination(single, "LFT0", kCombinationFactors[0], vigours), EKeyNotFound);
 }
 
@@ -158,27 +159,118 @@ TEST(LoadCombinations, NegativeOnlyQuantity) {
   EXPECT_LT(env[Env("minFd-A_z_d")], env[Env("maxFd-A_z_d")]);
 }
 
-TEST(LoadCombinations, OnePassEnvelopesAgreeWithTheWalk) {
-  const TVigoursMX vigours =
-      MakeVigours([](int q, int a) { return std::sin(1.7 * q + 0.31 * a) * (a + 2) * (q + 1); });
-  TLoadingMX loading;
-  CalculateLoadCombinations(vigours, loading);
-  TEnvelopeTable env;
-  CalculateEnvelopes(loading, env);
-  for (int m = 0; m < 4; ++m) {
-    const auto mode = static_cast<TEnvelopeMode>(m);
-    for (std::string_view key : kDesignNames) {
-      const double walked = GetEnvelopeValue(loading, key, mode);
-      const double factor =
-          mode == TEnvelopeMode::MaxAbsG && (key == "f_y_C" || key == "f_z_C") ? 1.1 : 1.0;
-      EXPECT_EQ(env.Get(std::string(kEnvelopePrefixes[m]) + std::string(key)), walked * factor);
+// Reference: the plain factored sums in action order and the plain walk over the
+// combinations, as a first implementation would write them.
+using TReferenceSums = std::array<std::array<double, kQuantityCount>, kCombinationTotal>;
+
+TReferenceSums ReferenceSums(const TVigoursMX& v) {
+  TReferenceSums sums;
+  for (int c = 0; c < kCombinationTotal; ++c) {
+    const auto& f = kCombinationFactors[c];
+    for (int q = 0; q < kQuantityCount; ++q) {
+      const auto& x = v.Values()[q];
+      sums[c][q] = f[0] * x[0] + f[1] * x[1] + f[2] * x[2] + f[3] * x[3] + f[4] * x[4] +
+                   f[5] * x[5] + f[6] * x[6] + f[7] * x[7];
     }
   }
+  return sums;
+}
+
+double ReferenceEnvelope(const TReferenceSums& sums, int q, int mode) {
+  double running = mode == 2 ? 999999999999.0 : -999999999999.0;
+  bool undefined = false;
+  for (int n = 0; n < 103; ++n) {
+    double value = sums[mode == 3 ? 103 + n : n][q];
+    undefined = undefined || std::isnan(value);
+    if (mode == 0 || mode == 3) {
+      value = std::fabs(value);
+    }
+    if (mode == 2 ? value < running : value > running) {
+      running = value;
+    }
+  }
+  const bool displacement = mode == 3 && q >= 20;
+  return (undefined ? std::numeric_limits<double>::quiet_NaN() : running) *
+         (displacement ? 1.1 : 1.0);
+}
+
+// Same value, zeros with the same sign; undefined values only need to be undefined.
+bool Identical(double a, double b) {
+  if (std::isnan(a) || std::isnan(b)) {
+    return std::isnan(a) && std::isnan(b);
+  }
+  return a == b && std::signbit(a) == std::signbit(b);
+}
+
+TEST(LoadCombinations, FastSumsAndEnvelopesEqualThePlainOnesBitForBit) {
+  // Signed zeros, exact cancellations, tiny and huge values, sums that overflow,
+  // infinities and NaN.
+  const double inf = std::numeric_limits<double>::infinity();
+  const double pool[] = {
+      0.0,     -0.0,   0.0,     -0.0,    1.0, -1.0, 1.5,
+      -1.5,    2.25,   -3.0,    3.0,     0.1, -0.7, 1e-300,
+      -1e-310, 4e-320, 1e305,   -1e305,  inf, -inf, std::numeric_limits<double>::quiet_NaN(),
+      1e12,    -2e12,  1.7e308, -1.7e308};
+  const int poolSize = static_cast<int>(std::size(pool));
+  unsigned seed = 12345;
+  auto next = [&] {
+    seed = seed * 1103515245u + 12345u;
+    return static_cast<int>((seed >> 16) % 32768u);
+  };
+  // First rows of signed zeros that decide the sign of zero sums: all −0; all −0 but
+  // one +0; negative values with a +0; then random tables, moderate ones first.
+  const std::vector<TVigoursMX::TRow> zeroRows = {{-0.0, -0.0, -0.0, -0.0, -0.0, -0.0, -0.0, -0.0},
+                                                  {-0.0, -0.0, -0.0, -0.0, -0.0, -0.0, 0.0, -0.0},
+                                                  {-1.0, -0.0, -2.0, 0.0, -0.0, -0.0, -0.0, -0.0},
+                                                  {-0.0, -3.0, -0.0, -0.0, -0.0, -0.0, -0.0, -0.0}};
+  int compared = 0;
+  constexpr int kRounds = 300;
+  for (int round = 0; round < kRounds; ++round) {
+    const int range = round < kRounds / 2 ? 14 : poolSize;
+    const TVigoursMX vigours = MakeVigours([&](int q, int a) {
+      if (round == 0) {
+        return zeroRows[q % zeroRows.size()][a];
+      }
+      return next() % 3 == 0 ? pool[next() % 4] : pool[next() % range];
+    });
+    TLoadingMX loading;
+    CalculateLoadCombinations(vigours, loading);
+    TEnvelopeTable env;
+    CalculateEnvelopes(loading, env);
+    const TReferenceSums sums = ReferenceSums(vigours);
+    for (int q = 0; q < kQuantityCount; ++q) {
+      const TFixedKey quantity{static_cast<uint16_t>(q)};
+      for (int c = 0; c < kCombinationTotal; ++c) {
+        ASSERT_TRUE(Identical(loading.Get(c, quantity), sums[c][q]))
+            << "round " << round << " " << CombinationName(c) << " " << kDesignNames[q];
+      }
+      for (int m = 0; m < 4; ++m) {
+        const auto mode = static_cast<TEnvelopeMode>(m);
+        ASSERT_TRUE(Identical(env[EnvelopeKey(mode, quantity)], ReferenceEnvelope(sums, q, m)))
+            << "round " << round << " " << kEnvelopePrefixes[m] << kDesignNames[q];
+        const double walked = GetEnvelopeValue(loading, quantity, mode);
+        ASSERT_TRUE(
+            Identical(walked * (m == 3 && q >= 20 ? 1.1 : 1.0), env[EnvelopeKey(mode, quantity)]));
+        ++compared;
+      }
+    }
+  }
+  EXPECT_EQ(compared, kRounds * 88);
+}
+
+TEST(LoadCombinations, EnvelopeNeedsEveryCombination) {
+  const TVigoursMX vigours = MakeVigours([](int q, int a) { return q + a + 1.0; });
+  TLoadingMX loading;
   EXPECT_EQ(GetEnvelopeValue(loading, Quantity("A_z_d"), static_cast<TEnvelopeMode>(7)), 0.0);
   EXPECT_THROW((void)GetEnvelopeValue(loading, "A_z_k", TEnvelopeMode::MaxValue), EKeyNotFound);
-  TLoadingMX incomplete;
-  AddLoadCombination(incomplete, "LFT1", kCombinationFactors[0], vigours);
-  EXPECT_THROW(CalculateEnvelopes(incomplete, env), EKeyNotFound);
+  AddLoadCombination(loading, "LFT1", kCombinationFactors[0], vigours);
+  TEnvelopeTable env;
+  try {
+    CalculateEnvelopes(loading, env);
+    FAIL();
+  } catch (const EKeyNotFound& e) {
+    EXPECT_EQ(e.Key(), "LFT2");
+  }
 }
 
 TEST(LoadCombinations, UndefinedDesignValueMakesTheEnvelopeUndefined) {
