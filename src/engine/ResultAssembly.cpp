@@ -15,6 +15,8 @@ namespace vek {
 namespace {
 
 constexpr std::string_view kNotFound = "not found";
+// Largest utilisation of a passing variant, percent.
+constexpr double kPassingWorkload = 100;
 
 // Only utilisation proofs have exactly 1.0 as their limit.
 bool IsUtilisationProof(const TVEKProof& proof) {
@@ -26,6 +28,10 @@ bool IsUtilisationProof(const TVEKProof& proof) {
 bool IsGeometryCheck(std::string_view proofKey) {
   return proofKey == "thickness" || proofKey == "height" || proofKey == "length" ||
          proofKey == "adjust";
+}
+
+bool IsPassingVariant(const TVEKResult& result) {
+  return result.IsAllProof && result.MaxWorkload <= kPassingWorkload;
 }
 
 double MaxWorkloadOf(const TVEKProofTable& proofs) {

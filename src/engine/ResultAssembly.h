@@ -17,6 +17,10 @@ double MaxWorkloadOf(const TVEKProofTable& proofs);
 // there is none.
 std::string DecisiveProofOf(const TVEKProofTable& proofs);
 
+// A variant passes when every proof but the geometry checks is satisfied and its
+// largest utilisation is at most 100 %.
+bool IsPassingVariant(const TVEKResult& result);
+
 // The summary of a variant from its proof table: IsAllProof, IsWarning, GeoWarning
 // (the texts of the failed geometry checks in the current language), MaxWorkload and
 // DecisiveProof. An empty table leaves the first three as they are.

@@ -3,6 +3,7 @@
 // order smallest size first and within it shortest length, is noted.
 #include <algorithm>
 
+#include "engine/ResultAssembly.h"
 #include "engine/Vek.h"
 
 namespace vek {
@@ -16,8 +17,6 @@ constexpr double kShortestStandardLength = 400;
 constexpr double kStandardLengthStep = 50;
 // The tolerance of the slotted hole, mm.
 constexpr double kOffset = 40;
-// A variant passes up to this utilisation, percent.
-constexpr double kPassingWorkload = 100;
 
 double StandardLength(int j) {
   return kShortestStandardLength + kStandardLengthStep * j;
@@ -38,7 +37,7 @@ void TVek::CalculateVariant(bool replace, TSearchNote& note) {
   } else {
     FVekModelResultDB.Add(merged.Description, merged);
   }
-  if (!note.Found && merged.IsAllProof && merged.MaxWorkload <= kPassingWorkload) {
+  if (!note.Found && IsPassingVariant(merged)) {
     note = {true, merged.Model, merged.Length};
   }
 }
