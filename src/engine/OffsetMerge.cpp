@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cmath>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -53,26 +54,35 @@ bool IsBeyond(double candidate, double running, bool larger) {
   return larger ? candidate > running : candidate < running;
 }
 
-const TVEKProof& ProofOf(const TVEKResult& result, const std::string& key) {
+// The record of the same key in another offset's table. The tables of one variant
+// hold the same keys in the same order, so the same position is tried first.
+const TVEKProof& ProofOf(const TVEKResult& result, size_t position, const std::string& key) {
   if (!result.ProofDB) {
     throw EKeyNotFound(key);
   }
-  return result.ProofDB->Get(key);
+  const TVEKProofTable& table = *result.ProofDB;
+  if (position < table.Count()) {
+    const auto& entry = *(table.begin() + static_cast<std::ptrdiff_t>(position));
+    if (entry.first == key) {
+      return entry.second;
+    }
+  }
+  return table.Get(key);
 }
 
-TVEKProof MergedProof(const TResults& results, const std::string& key) {
+TVEKProof MergedProof(const TResults& results, size_t position, const std::string& key) {
   const int location = StructuralSafetyLocation(key);
   if (location >= 0) {
     for (const TVEKResult* result : results) {
       if (IsNotComputableAt(*result, location)) {
-        return ProofOf(*result, key);  // the first not computable shows "!"
+        return ProofOf(*result, position, key);  // the first not computable shows "!"
       }
     }
   }
   const bool larger = key != kTakeOffKey;  // the smallest lift-off margin is the worst
-  const TVEKProof* chosen = &ProofOf(*results[0], key);
+  const TVEKProof* chosen = &ProofOf(*results[0], position, key);
   for (int i = 1; i < 3; ++i) {
-    const TVEKProof& candidate = ProofOf(*results[i], key);
+    const TVEKProof& candidate = ProofOf(*results[i], position, key);
     if (IsBeyond(candidate.Value1, chosen->Value1, larger)) {
       chosen = &candidate;
     }
@@ -107,12 +117,15 @@ TVEKResult MergeOffsetVariants(const TVEKResult& r1, const TVEKResult& r2, const
   const TResults results = {&r1, &r2, &r3};
   TVEKResult merged = r1;
 
+  // Each key is merged on its own, so the order of the walk does not matter; the
+  // chosen record replaces R1's in place.
   if (r1.ProofDB) {
-    TVEKProofTable& table = *r1.ProofDB;
-    for (const std::string& key : table.OrdinalKeys()) {
+    size_t position = 0;
+    for (auto& [key, proof] : *r1.ProofDB) {
       if (!IsOffsetIndependent(key)) {
-        table.Set(key, MergedProof(results, key));
+        proof = MergedProof(results, position, key);
       }
+      ++position;
     }
   }
 

@@ -200,6 +200,18 @@ TEST(OffsetMerge, UndefinedUtilisationAtAnOffsetIsNotHidden) {
   EXPECT_FALSE(merged.IsAllProof);
 }
 
+TEST(OffsetMerge, RecordsAreMatchedByKeyWhateverTheirPosition) {
+  TOffsets o = MakeOffsets({{"4.1_reinforcement", Utilisations(0.2, 0.1, 0.1)},
+                            {"4.2_concrete", Utilisations(0.1, 0.1, 0.1)}});
+  o.R[1].ProofDB = Table(
+      {{"4.2_concrete", Utilisation(0.9, "p")}, {"4.1_reinforcement", Utilisation(0.3, "p")}});
+  const TVEKResult merged = MergeOffsetVariants(o.R[0], o.R[1], o.R[2]);
+  EXPECT_DOUBLE_EQ(merged.ProofDB->Get("4.1_reinforcement").Value1, 0.3);
+  EXPECT_DOUBLE_EQ(merged.ProofDB->Get("4.2_concrete").Value1, 0.9);
+  o.R[2].ProofDB = Table({{"4.1_reinforcement", Utilisation(0.1, "m")}});
+  EXPECT_THROW(MergeOffsetVariants(o.R[0], o.R[1], o.R[2]), EKeyNotFound);
+}
+
 TEST(OffsetMerge, EnvelopeFieldsTakeTheExtremes) {
   TOffsets o = MakeOffsets({{"4.1_reinforcement", Utilisations(0.1, 0.1, 0.1)}});
   o.R[0].N_dA = 1, o.R[1].N_dA = 3, o.R[2].N_dA = 2;
