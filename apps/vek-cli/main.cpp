@@ -1,13 +1,11 @@
-// The command-line face of VEK. The calculation engine and the window are still
-// being built; for now the tool reports the release it belongs to.
-#include <cstdio>
+// vek-cli: calculates ".vek" projects without the window; see --help.
+#include <iostream>
+#include <string>
+#include <vector>
 
-#include "core/Release.h"
+#include "VekCli.h"
 
-int main() {
-  std::printf("VEK %s (%s)\n", vek::kReleaseVersion, vek::kReleaseDate);
-  std::printf(
-      "Design of parapet anchors. This tool will calculate .vek projects headless;\n"
-      "the desktop program follows. Run scripts/test.sh to build and test the engine.\n");
-  return 0;
+int main(int argc, char** argv) {
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  return vek::RunVekCli(args, std::cout, std::cerr);
 }
