@@ -1,6 +1,7 @@
 #include "ui/NumValidation.h"
 
 #include <charconv>
+#include <cmath>
 #include <string>
 
 #include <QAbstractSpinBox>
@@ -112,12 +113,22 @@ QString NormalisedNumText(const QString& text, int digitalPlaces, double compara
   if (!value) {
     return text == QLatin1String("-") ? QString() : text;
   }
-  double shown = *value;
-  if (!TStandardFnc::IsNullReal(comparativeValue) &&
-      (isCheckMinValue ? shown < comparativeValue : shown > comparativeValue)) {
-    shown = comparativeValue;
+  const bool limited = !TStandardFnc::IsNullReal(comparativeValue);
+  auto breaksLimit = [&](double v) {
+    return limited && (isCheckMinValue ? v < comparativeValue : v > comparativeValue);
+  };
+  const double shown = breaksLimit(*value) ? comparativeValue : *value;
+  QString result = QString::fromStdString(TStandardFnc::FloatToString(shown, digitalPlaces));
+  // Rounding to the places may cross the limit (minimum 0.001 with two places
+  // would show 0.00); the limit's nearest value on the allowed side is shown then.
+  const std::optional<double> written = ReadRegionalNumber(result);
+  if (written && breaksLimit(*written) && digitalPlaces >= 0) {
+    const double scale = std::pow(10.0, digitalPlaces);
+    const double scaled = comparativeValue * scale;
+    const double inside = (isCheckMinValue ? std::ceil(scaled - 1e-9) : std::floor(scaled + 1e-9));
+    result = QString::fromStdString(TStandardFnc::FloatToString(inside / scale, digitalPlaces));
   }
-  return QString::fromStdString(TStandardFnc::FloatToString(shown, digitalPlaces));
+  return result;
 }
 
 QString TrackedNumText(const QString& text) {
