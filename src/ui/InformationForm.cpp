@@ -50,6 +50,9 @@ TInformationForm::TInformationForm(QWidget* parent)
   logo->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
   FTabControl->setObjectName("TabControlInformation");
+  // All five titles stay in sight, also the longer German ones.
+  FTabControl->setUsesScrollButtons(false);
+  FTabControl->setStyleSheet("QTabBar::tab { padding: 4px 7px; }");
   FTabItemPrgInfo = BuildProgramInfo();
   FTabItemImpressum = BuildImpressum();
   FTabItemDataProtection = new QWidget;
