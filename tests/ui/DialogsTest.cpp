@@ -2,6 +2,8 @@
 
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -102,6 +104,28 @@ TEST_F(THintFixture, TakesTheTextOfTheCurrentLanguage) {
   Enter();
   QTest::qWait(120);
   EXPECT_EQ(Callout.Text(), "New project");
+}
+
+TEST(HintCallout, ShowsTheHintOfAMenuBarEntryBelowIt) {
+  QMainWindow window;
+  window.resize(500, 300);
+  QAction* item = window.menuBar()->addAction("Neu");
+  window.menuBar()->addAction("Öffnen");
+  THintCallout callout;
+  callout.SetTimes(30, 1000);
+  callout.Register(item, window.menuBar(), "TTipHeadNew");
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  const QRect entry = window.menuBar()->actionGeometry(item);
+  QTest::mouseMove(window.menuBar(), entry.center());
+  QTest::qWait(100);
+  ASSERT_TRUE(callout.IsShown());
+  EXPECT_EQ(callout.Text(), "Neues Projekt");
+  const QPoint below = window.menuBar()->mapTo(&window, entry.bottomLeft());
+  EXPECT_EQ(callout.Callout()->pos(), below + QPoint(0, 1 + THintCallout::kGap));
+  QEvent leave(QEvent::Leave);
+  QCoreApplication::sendEvent(window.menuBar(), &leave);
+  EXPECT_FALSE(callout.IsShown());
 }
 
 TEST(InformationForm, ShowsTheReleaseTheTabsAndOpensTheLinks) {
