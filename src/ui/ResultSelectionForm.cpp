@@ -30,10 +30,15 @@ QString Number(double value) {
 constexpr const char* kHeaders[TForm2::kColumnCount] = {
     "VEK Type",  "Status",    "max. Auslastung [%]", "maßgebend",
     "Warnungen", "A_zd [kN]", "B_zd [kN]",           "B_xd [kN]"};
-constexpr int kColumnWidths[TForm2::kColumnCount - 1] = {150, 79, 120, 150, 138, 80, 80};
+// The decisive proof gets the room its longer English titles need.
+constexpr int kColumnWidths[TForm2::kColumnCount] = {150, 79, 120, 240, 120, 80, 80, 80};
 constexpr int kStatusColumn = 1;
 constexpr int kWarningColumn = 4;
 constexpr QSize kLogoSize(180, 40);
+
+bool IsNumberColumn(int column) {
+  return column == 2 || column >= 5;
+}
 
 }  // namespace
 
@@ -71,9 +76,13 @@ TForm2::TForm2(QWidget* parent)
     auto* header = new QTableWidgetItem(QString::fromUtf8(kHeaders[column]));
     ResultGrid->setHorizontalHeaderItem(column, header);
   }
-  for (int column = 0; column < kColumnCount - 1; ++column) {
-    ResultGrid->setColumnWidth(column, kColumnWidths[column]);
+  // A header never ends cut off, however narrow its column was meant to be.
+  for (int column = 0; column < kColumnCount; ++column) {
+    ResultGrid->setColumnWidth(
+        column,
+        qMax(kColumnWidths[column], ResultGrid->horizontalHeader()->sectionSizeHint(column)));
   }
+  ResultGrid->verticalHeader()->setDefaultSectionSize(ResultGrid->fontMetrics().height() + 8);
   ResultGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
   ResultGrid->setSelectionMode(QAbstractItemView::SingleSelection);
   ResultGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -157,7 +166,13 @@ void TForm2::FillGrid(QTableWidget* grid, const TDataField& dataField) {
     grid->setRowCount(static_cast<int>(dataField.size()));
     for (int row = 0; row < static_cast<int>(dataField.size()); ++row) {
       for (int column = 0; column < kColumnCount; ++column) {
-        grid->setItem(row, column, new QTableWidgetItem(dataField[row][column]));
+        auto* item = new QTableWidgetItem(dataField[row][column]);
+        if (IsNumberColumn(column)) {
+          item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        } else {
+          item->setToolTip(item->text());
+        }
+        grid->setItem(row, column, item);
       }
     }
     grid->setCurrentCell(-1, -1);
