@@ -8,7 +8,9 @@
 #include "ui/HintCallout.h"
 #include "ui/InformationForm.h"
 #include "ui/MainForm.h"
+#include "ui/ProjectSettingsForm.h"
 #include "ui/RegionalFromLocale.h"
+#include "ui/ResultSelectionForm.h"
 #include "ui/SplashScreen.h"
 
 int main(int argc, char* argv[]) {
@@ -20,15 +22,22 @@ int main(int argc, char* argv[]) {
 
   // The settings of the program run; the settings dialog will hold them.
   vek::TVEKSettingsStore settings;
+  // The main window first: its creation runs while no other window exists.
   vek::TMainForm mainForm(settings);
   vek::TSplashScreenForm splashScreen;
+  vek::TVekProjectSettingsForm projectSettingsForm(&mainForm);
   vek::TInformationForm informationForm(&mainForm);
+  vek::TForm2 resultSelectionForm(&mainForm);
 
   mainForm.SetSplashScreen(&splashScreen);
   QObject::connect(&splashScreen, &vek::TSplashScreenForm::MainWindowMayShow, &mainForm,
                    &vek::TMainForm::show);
   mainForm.SetInformationForm(&informationForm);
-  mainForm.AddTranslationTarget([&informationForm] { informationForm.TranslationToFormObjects(); });
+  mainForm.AddTranslationTarget([&] {
+    projectSettingsForm.TranslationToFormObjects();
+    informationForm.TranslationToFormObjects();
+    resultSelectionForm.TranslationToFormObjects();
+  });
 
   mainForm.show();
   return app.exec();

@@ -1,5 +1,9 @@
 #include "ui/MainFormBuild.h"
 
+#include <algorithm>
+#include <cmath>
+#include <type_traits>
+
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QGridLayout>
@@ -8,10 +12,50 @@
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QToolButton>
+#include <QValidator>
 
 #include "ui/VekIDListBoxItem.h"
 
 namespace vek::mainform {
+
+namespace {
+
+// A number typed beyond the range stays while typing and ends at the nearest limit when
+// it is committed, as with a value below the range.
+template <class TBox>
+class TClampingBox : public TBox {
+ public:
+  using TBox::TBox;
+
+  QValidator::State validate(QString& text, int& pos) const override {
+    const QValidator::State state = TBox::validate(text, pos);
+    if (state != QValidator::Invalid) {
+      return state;
+    }
+    bool ok = false;
+    const double value = this->locale().toDouble(text.trimmed(), &ok);
+    return ok && (value > this->maximum() || value < this->minimum()) ? QValidator::Intermediate
+                                                                      : state;
+  }
+
+  void fixup(QString& text) const override {
+    bool ok = false;
+    const double value = this->locale().toDouble(text.trimmed(), &ok);
+    if (!ok) {
+      TBox::fixup(text);
+      return;
+    }
+    const double bounded = std::clamp(value, static_cast<double>(this->minimum()),
+                                      static_cast<double>(this->maximum()));
+    if constexpr (std::is_same_v<TBox, QSpinBox>) {
+      text = this->textFromValue(static_cast<int>(std::lround(bounded)));
+    } else {
+      text = this->textFromValue(bounded);
+    }
+  }
+};
+
+}  // namespace
 
 TFixedPanel::TFixedPanel(const QString& name, QSize size, QWidget* parent)
     : QWidget(parent), FSize(size) {
@@ -78,7 +122,7 @@ QToolButton* MakeIconButton(QWidget* parent, const QString& name, const QString&
 }
 
 QSpinBox* MakeSpinBox(QWidget* parent, const QString& name, int minimum, int maximum, int value) {
-  auto* box = new QSpinBox(parent);
+  auto* box = new TClampingBox<QSpinBox>(parent);
   box->setObjectName(name);
   box->setRange(minimum, maximum);
   box->setValue(value);
@@ -93,7 +137,7 @@ QSpinBox* MakeSpinBox(QWidget* parent, const QString& name, int minimum, int max
 
 QDoubleSpinBox* MakeDoubleSpinBox(QWidget* parent, const QString& name, int decimals,
                                   double minimum, double maximum, double value) {
-  auto* box = new QDoubleSpinBox(parent);
+  auto* box = new TClampingBox<QDoubleSpinBox>(parent);
   box->setObjectName(name);
   box->setDecimals(decimals);
   box->setRange(minimum, maximum);

@@ -11,6 +11,7 @@
 #include "MainFormTestFixture.h"
 #include "core/StandardFnc.h"
 #include "project/VekProject.h"
+#include "ui/PanelStyles.h"
 #include "ui/VekCheckBox.h"
 #include "ui/VekIDListBoxItem.h"
 #include "ui/VekRadioButton.h"
@@ -45,6 +46,7 @@ TEST_F(TMainFormTest, TypedNumbersReachTheDesignCaseThroughItsSetters) {
       {"WindPNumBx", Decimal("1", "35"), &TVek::GetW_p, 1.35},
       {"WindNNumBx", Decimal("0", "7"), &TVek::GetW_n, 0.7},
       {"TempDiffNumBx", Decimal("2", "4"), &TVek::GetDelta_T, 2.4},
+      {"TempDiffNumBx", "250", &TVek::GetDelta_T, 100},
       {"Qh1NumBx", "3", &TVek::GetH_1k, 3},
       {"Qv2NumBx", Decimal("1", "5"), &TVek::GetV_2k, 1.5},
       {"Az2NumBx", "450", &TVek::GetA_2z, 450},
@@ -71,6 +73,9 @@ TEST_F(TMainFormTest, ChoosingASizeSwitchesTheSearchOffAndAutomaticOnAgain) {
   Type(FForm->AnchorLengthNumBx, QStringLiteral("620"));
   EXPECT_EQ(FForm->SelectedVek().GetModelLengthMethod(), TVEKModelLength::INPUT);
   EXPECT_EQ(FForm->SelectedVek().GetModelSpecialLength(), 620);
+  // Beyond its range the box ends at its limit.
+  Type(FForm->AnchorLengthNumBx, QStringLiteral("2000"));
+  EXPECT_EQ(FForm->SelectedVek().GetModelSpecialLength(), 950);
 }
 
 TEST_F(TMainFormTest, GapRulesKeepTheEdgeDistance) {
@@ -377,6 +382,22 @@ TEST(MainFormPositionMark, ProposalFollowsTheLastMark) {
     EXPECT_EQ(TMainForm::ProposePositionMark(project, last, "Position"), testCase.Expected)
         << (last != nullptr ? *last : "none");
   }
+}
+
+TEST_F(TMainFormTest, EditingACalculatedComponentDropsItsResult) {
+  TVek& vek = FForm->SelectedVek();
+  vek.CalculateDB();
+  vek.SetState(TVEKSignal::ASSIGN);
+  ASSERT_EQ(vek.GetState(), TVEKState::ASSIGNED);
+  FForm->ShowResultState();
+  EXPECT_NE(PanelStyleName(FForm->PanelResult), QString::fromLatin1(kPanelHeadStyleWhite));
+  EXPECT_EQ(FForm->LblResult->text().toStdString(), vek.GetAssignedVek());
+
+  Type(FForm->WHeightNumBx, QStringLiteral("1100"));
+  EXPECT_EQ(vek.GetState(), TVEKState::DEFAULT);
+  EXPECT_EQ(PanelStyleName(FForm->PanelResult), QString::fromLatin1(kPanelHeadStyleWhite));
+  EXPECT_EQ(FForm->LblResult->text(), QStringLiteral("N/A"));
+  EXPECT_FALSE(FForm->MItemHeadPrint->isEnabled());
 }
 
 }  // namespace

@@ -42,6 +42,11 @@ TEST_F(TMainFormTest, StartShowsOneComponentAndTheDefaultProjectName) {
   EXPECT_EQ(Find<QLineEdit>("EditSelectedProjectComponent")->text(),
             QStringLiteral("Unbenanntes Bauteil"));
   EXPECT_EQ(FForm->windowTitle(), QStringLiteral("Keltrum ORBELL Brüstungsanker VEK"));
+  // The slab and fastener groups exist but stay hidden.
+  EXPECT_FALSE(FForm->ExpanderPSMFixtures->isVisibleTo(FForm.get()));
+  EXPECT_FALSE(FForm->ExpanderPSMCeilingWall->isVisibleTo(FForm.get()));
+  EXPECT_FALSE(FForm->MItemHeadPrint->isEnabled());
+  EXPECT_FALSE(FForm->MItemHeadPrintDocs->isEnabled());
 }
 
 TEST(MainFormStart, StaysHiddenBehindTheSplashScreenUntilItsTimerFires) {
