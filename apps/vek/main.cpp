@@ -33,6 +33,8 @@ int main(int argc, char* argv[]) {
   QObject::connect(&splashScreen, &vek::TSplashScreenForm::MainWindowMayShow, &mainForm,
                    &vek::TMainForm::show);
   mainForm.SetInformationForm(&informationForm);
+  mainForm.SetProjectSettingsForm(&projectSettingsForm);
+  mainForm.SetResultSelectionForm(&resultSelectionForm);
   mainForm.AddTranslationTarget([&] {
     projectSettingsForm.TranslationToFormObjects();
     informationForm.TranslationToFormObjects();

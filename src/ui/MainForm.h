@@ -8,6 +8,7 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <QStringList>
 
 #include "engine/Vek.h"
 #include "project/VekProject.h"
@@ -36,6 +37,8 @@ class TExpander;
 class TSelectAllOnClick;
 class TVekCheckBox;
 class TVekRadioButton;
+class TForm2;
+class TVekProjectSettingsForm;
 
 // The main window: the menu bar, the side panel with the input groups bound to the
 // selected component's design case, and the drawing area with the views and the
@@ -97,7 +100,44 @@ class TMainForm : public QMainWindow {
                                          const std::string* lastPosition,
                                          const std::string& defaultPosition);
 
-  // --- Result display ---
+  // --- Project commands (MainFormComponents.cpp, MainFormFiles.cpp) ---
+  // The dialogs of the program; without them the window makes its own when first needed.
+  void SetProjectSettingsForm(TVekProjectSettingsForm* form) { FProjectSettingsForm = form; }
+  void SetResultSelectionForm(TForm2* form) { FResultSelectionForm = form; }
+  TVekProjectSettingsForm* ProjectSettingsForm();
+  TForm2* ResultSelectionForm();
+  // A file dialog answers the chosen file name, or nothing when it was cancelled; it
+  // gets the proposed name. Tests replace the platform's dialogs with these.
+  using TFileDialog = std::function<QString(const QString& proposedName)>;
+  void SetFileDialogs(TFileDialog openDialog, TFileDialog saveDialog);
+  void OnClickMenuNew();
+  void OnClickMenuOpen();
+  void OnClickMenuSave();
+  void OnClickMenuSaveAs();
+  // Opens the file; without a name the open dialog asks for one.
+  void OpenProject(const QString& fileName = QString());
+  // Whether the project was written.
+  bool SaveProject();
+  bool SaveProjectAs();
+  // Whether the caller may go on and replace or leave the project.
+  bool AskSaveChanges();
+  void PanelDragDropDragDrop(const QStringList& fileNames);
+  void OnClickNewProjectComponent();
+  void OnClickDeleteProjectComponent();
+  void CommitComponentEdits();
+  void OnReturnVekComponent() { CommitComponentEdits(); }
+  void OnExitChangeVekComponent() { CommitComponentEdits(); }
+  void OnClickShowVekProjectSettings();
+  const QString& Filename() const { return FFilename; }
+  bool IsChangeForSave() const { return FIsChangeForSave; }
+
+  // --- Calculation and result display (MainFormCalculate.cpp) ---
+  void OnClickCalculateVEK();
+  void OnClickShowResult();
+  void CalculateSelectedComponent();
+  // True when every input the calculation needs is there; paints the labels of the
+  // missing ones crimson and, with report, lists them in an error box.
+  bool CheckInputsComplete(bool report);
   void ShowResultState();
 
   // --- Inputs ---
@@ -142,6 +182,9 @@ class TMainForm : public QMainWindow {
   void CreateRuntimeControls();
   void ConnectInputHandlers();
   void ConnectWindHandlers();
+  void ConnectProjectCommands();
+  // Writes the project under the name; throws when it cannot.
+  void SaveProjectToFile(const QString& fileName);
   void SetTabOrder();
   void RegisterHints();
   void ResizeAnchorGroup();
@@ -224,6 +267,13 @@ class TMainForm : public QMainWindow {
   // Set while the first show waits behind the splash screen.
   bool FIsBehindSplash = false;
   TSelectAllOnClick* FSelectAll = nullptr;
+  TVekProjectSettingsForm* FProjectSettingsForm = nullptr;
+  TForm2* FResultSelectionForm = nullptr;
+  TFileDialog FOpenFileDialog;
+  TFileDialog FSaveFileDialog;
+  // Set while the component edits are taken over, so that the focus leaving an edit
+  // for the error box does not take them over again.
+  bool FIsCommittingComponentEdits = false;
 
  public:
   // --- Controls (object names equal the member names) ---

@@ -191,6 +191,7 @@ TMainForm::TMainForm(TVEKSettingsStore& settings, QWidget* parent)
   resize(kClientWidth, kClientHeight);
   ConnectInputHandlers();
   ConnectWindHandlers();
+  ConnectProjectCommands();
   qApp->installEventFilter(this);
 
   // Creation handler.

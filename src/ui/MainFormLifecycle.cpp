@@ -23,6 +23,7 @@
 #include "ui/Expander.h"
 #include "ui/FocusOrder.h"
 #include "ui/MainForm.h"
+#include "ui/ResultSelectionForm.h"
 
 namespace vek {
 
@@ -88,6 +89,9 @@ void TMainForm::OnActivateForm() {
     SetAllExpanders(FIsExpanderExpanded);
     bar->setValue(bar->minimum());
   }
+  if (ResultSelectionForm()->IsCreateVekResultView()) {
+    ShowResultState();
+  }
   MItemHeadPrint->setEnabled(settings.IsPassword);
   UpdateNonStandardSizeItem();
 }
@@ -143,9 +147,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 }
 
 bool TMainForm::OnFormClose() {
-  // The save question of the project commands answers here; nothing raises
-  // FIsChangeForSave before they exist.
-  return !FIsChangeForSave;
+  return AskSaveChanges();
 }
 
 void TMainForm::OnClickMenuChangeLanguage(QAction* item) {
@@ -185,6 +187,14 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
           watched == CBoxCeilingWallCeilingTileConcreteQuality ||
           watched == EditCeilingWallConcreteThickness) {
         OnEnterWallInput();
+      }
+      break;
+    case QEvent::FocusOut:
+      // Leaving an edit of the selected component takes its texts over.
+      if (watched == EditSelectedProjectComponent ||
+          watched == EditSelectedProjectComponentPosition ||
+          watched == EditSelectedProjectComponentQuantity) {
+        OnExitChangeVekComponent();
       }
       break;
     case QEvent::Paint:
@@ -237,6 +247,9 @@ bool TMainForm::OnKeyDown(QWidget* target, QKeyEvent* event) {
         button->click();
       }
       return true;
+    }
+    if (target == EditSelectedProjectComponentPosition || target == EditSelectedProjectComponent) {
+      OnReturnVekComponent();
     }
     FocusNextControl(this, FocusedTabNumber(), FMaxTabOrder);
     return true;

@@ -13,6 +13,7 @@
 #include "ui/Expander.h"
 #include "ui/MainForm.h"
 #include "ui/PanelStyles.h"
+#include "ui/ProjectSettingsForm.h"
 #include "ui/VekProjectListBoxItem.h"
 
 namespace vek {
@@ -79,6 +80,7 @@ void TMainForm::ApplyProject(std::unique_ptr<TVekProject> project) {
        ++i) {
     AddComponentListItem(*components[i]);
   }
+  ProjectSettingsForm()->SetVekProject(FVekProject.get());
   ApplyProjectToSettings(FSettings, SelectedVek());
   UpdateNonStandardSizeItem();
   FIsChangeForSave = false;
