@@ -1,8 +1,7 @@
 #include "core/NumberFormat.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 namespace vek {
 namespace {
@@ -50,17 +49,26 @@ TDecimal15 ToDecimal15(double value) {
     return d;
   }
   d.Negative = value < 0;
-  // "%.14e" rounds the binary value correctly to 15 significant digits.
+  // Rounds the binary value correctly to 15 significant digits; unlike printf it
+  // ignores the C locale, which the window sets from the environment.
   char buf[40];
-  std::snprintf(buf, sizeof buf, "%.14e", std::fabs(value));
+  const char* end =
+      std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14).ptr;
   std::string digits;
   const char* p = buf;
-  for (; *p != 'e'; ++p) {
+  for (; p != end && *p != 'e'; ++p) {
     if (*p != '.') {
       digits += *p;
     }
   }
-  const int exponent = std::atoi(p + 1);
+  int exponent = 0;
+  if (p != end) {
+    const char* q = p + 1;
+    if (q != end && *q == '+') {
+      ++q;  // from_chars takes no plus sign
+    }
+    std::from_chars(q, end, exponent);
+  }
   while (!digits.empty() && digits.back() == '0') {
     digits.pop_back();
   }

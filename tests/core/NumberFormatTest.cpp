@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
 #include <limits>
 
@@ -53,6 +54,34 @@ TEST(ToDecimal15, KeepsFifteenSignificantDigitsWithoutTrailingZeros) {
   EXPECT_EQ(d.PointPos, -1);
   EXPECT_EQ(ToDecimal15(0).Digits, "");
   EXPECT_EQ(ToDecimal15(2.0 / 3.0).Digits, "666666666666667");
+}
+
+}  // namespace
+}  // namespace vek
+
+namespace vek {
+namespace {
+
+// The window sets the C library's locale from the environment; a decimal comma
+// there must not reach variant keys, documents or project files.
+TEST(NumberFormat, IgnoresTheCLocale) {
+  const char* german = nullptr;
+  for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "de_DE"}) {
+    if (std::setlocale(LC_NUMERIC, name) != nullptr) {
+      german = name;
+      break;
+    }
+  }
+  if (german == nullptr) {
+    GTEST_SKIP() << "no German locale on this machine";
+  }
+  const std::string general = FormatGeneral(500);
+  const std::string exp = FormatGeneralExp(0.00001);
+  const std::string fixed = FormatFixed(490.15, 1);
+  std::setlocale(LC_NUMERIC, "C");
+  EXPECT_EQ(general, "500");
+  EXPECT_EQ(exp, "1E-5");
+  EXPECT_EQ(fixed, "490.2");
 }
 
 }  // namespace
