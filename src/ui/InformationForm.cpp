@@ -13,6 +13,7 @@
 #include "core/Release.h"
 #include "language/DictionaryGerman.h"
 #include "language/Language.h"
+#include "ui/MessageService.h"
 #include "ui/OperatorMaterial.h"
 
 namespace vek {
@@ -21,13 +22,8 @@ namespace {
 constexpr QSize kMakerLogoSize(260, 64);
 constexpr QSize kCoderLogoSize(180, 40);
 
-// A text of the language tables as a label shows it: the line separator of
-// composed texts becomes a plain line break.
 QString Text(const char* key) {
-  QString text = QString::fromStdString(Language().PrintL(key));
-  text.replace(QLatin1String("\n\r"), QLatin1String("\n"));
-  text.remove(QLatin1Char('\r'));
-  return text;
+  return DisplayText(QString::fromStdString(Language().PrintL(key)));
 }
 
 bool IsGerman() {

@@ -12,6 +12,8 @@
 #include "language/Language.h"
 #include "ui/Expander.h"
 #include "ui/MainForm.h"
+
+#include "ui/MessageService.h"
 #include "ui/VekIDListBoxItem.h"
 
 namespace vek {
@@ -166,10 +168,7 @@ QString TMainForm::Text(const char* key) const {
 }
 
 QString TMainForm::DisplayText(const std::string& text) {
-  QString result = QString::fromStdString(text);
-  // Composed texts join their lines with LF CR; a label breaks at the LF alone.
-  result.remove(QLatin1Char('\r'));
-  return result;
+  return vek::DisplayText(QString::fromStdString(text));
 }
 
 void TMainForm::SetControlText(const QString& name, const QString& text) {

@@ -20,17 +20,23 @@ IMessageService*& CurrentService() {
 
 }  // namespace
 
+QString DisplayText(QString text) {
+  text.replace(QLatin1String("\n\r"), QLatin1String("\n"));
+  text.remove(QLatin1Char('\r'));
+  return text;
+}
+
 void TDialogMessageService::ShowError(const QString& text) {
-  QMessageBox::critical(QApplication::activeWindow(), Caption(), text);
+  QMessageBox::critical(QApplication::activeWindow(), Caption(), DisplayText(text));
 }
 
 void TDialogMessageService::ShowInformation(const QString& text) {
-  QMessageBox::information(QApplication::activeWindow(), Caption(), text);
+  QMessageBox::information(QApplication::activeWindow(), Caption(), DisplayText(text));
 }
 
 TMessageBoxAction TDialogMessageService::Confirm(const QString& text) {
   TMessageBox box(QApplication::activeWindow());
-  return box.ShowModal(text);
+  return box.ShowModal(DisplayText(text));
 }
 
 void TScriptedMessageService::ShowError(const QString& text) {

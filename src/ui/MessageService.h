@@ -26,6 +26,10 @@ class IMessageService {
   virtual TMessageBoxAction Confirm(const QString& text) = 0;
 };
 
+// A text of the language tables as a widget shows it: the line separator of
+// composed texts (line feed, carriage return) becomes one plain line break.
+QString DisplayText(QString text);
+
 // Shows real boxes, modal over the active window.
 class TDialogMessageService : public IMessageService {
  public:

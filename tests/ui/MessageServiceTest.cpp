@@ -77,3 +77,16 @@ TEST(MessageBox, TakesCaptionAndButtonTextsFromTheLanguage) {
 
 }  // namespace
 }  // namespace vek
+
+namespace vek {
+namespace {
+
+// Composed texts separate their lines with LF CR; a box shows one line break there.
+TEST(MessageService, DisplayTextShowsComposedLinesWithOneBreak) {
+  EXPECT_EQ(DisplayText(QStringLiteral("Es fehlen:\n\rHöhe\n\rStärke")),
+            QStringLiteral("Es fehlen:\nHöhe\nStärke"));
+  EXPECT_EQ(DisplayText(QStringLiteral("a\r\nb")), QStringLiteral("a\nb"));
+}
+
+}  // namespace
+}  // namespace vek
