@@ -84,28 +84,45 @@ double Equivalent(double tau, double sigma) {
   return 3 * (tau * tau) + sigma * sigma;
 }
 
-// Standard X-washer in cast steel.
-void RunVariant2(const TProofContext& ctx, const TWasher& w, TVEKProofTable& proofs,
-                 TKeyTable<double>& proofValues) {
-  const TProofInputs& in = ctx.In;
-  const double f_uc = in.F_uck;
-  const double f_y = in.F_yck;
+// Keys of the bearing and z-direction proofs, which both washer variants share.
+struct TWasherKeys {
+  const char* X;
+  const char* XValue;
+  const char* Y;
+  const char* YValue;
+  const char* Z;
+  const char* ZValue;
+};
+
+// Bearing in x and y and the equivalent stress in z with the variant's strengths.
+void RunBearingAndZProofs(const TProofContext& ctx, const TWasher& w, const TWasherKeys& keys,
+                          double f_uc, double f_y, double zValue4, TVEKProofTable& proofs,
+                          TKeyTable<double>& proofValues) {
   const double alpha_x = proofValues["x_alpha_washer"];
   const double beta_x = proofValues["x_beta_washer"];
   const double alpha_y = proofValues["y_alpha_washer"];
   const double beta_y = proofValues["y_beta_washer"];
 
   const double x = (1000 * w.B_x) / (alpha_x * w.d_s * w.s * f_uc / kGammaM2) / beta_x;
-  AddUtilisation(ctx, proofs, proofValues, "6.3.1_x_direction_variant_2",
-                 "value_x_direction_variant_2", x, 0);
+  AddUtilisation(ctx, proofs, proofValues, keys.X, keys.XValue, x, 0);
 
   const double y = (1000 * w.B_y) / (beta_y * alpha_y * w.d_s * w.s * f_uc / kGammaM2);
-  AddUtilisation(ctx, proofs, proofValues, "6.3.2_y_direction_variant_2",
-                 "value_y_direction_variant_2", y, 0);
+  AddUtilisation(ctx, proofs, proofValues, keys.Y, keys.YValue, y, 0);
 
   const double z = Square(1000 * w.B_z / (kGammaM0 * f_y)) * ZDirectionTerms(ctx, w);
-  AddUtilisation(ctx, proofs, proofValues, "6.4.3_z_direction_variant_2_3",
-                 "value_z_direction_variant_2_3", z, in.F_yck);
+  AddUtilisation(ctx, proofs, proofValues, keys.Z, keys.ZValue, z, zValue4);
+}
+
+// Standard X-washer in cast steel.
+void RunVariant2(const TProofContext& ctx, const TWasher& w, TVEKProofTable& proofs,
+                 TKeyTable<double>& proofValues) {
+  const TProofInputs& in = ctx.In;
+  const double f_y = in.F_yck;
+  RunBearingAndZProofs(ctx, w,
+                       {"6.3.1_x_direction_variant_2", "value_x_direction_variant_2",
+                        "6.3.2_y_direction_variant_2", "value_y_direction_variant_2",
+                        "6.4.3_z_direction_variant_2_3", "value_z_direction_variant_2_3"},
+                       in.F_uck, f_y, in.F_yck, proofs, proofValues);
 
   const double tau = w.B_y_ * 1.5 * kSqrt3 / w.k / w.s;
   const double sigma = (w.l_t + in.G_t) * (w.B_y_ / 4 / kGammaM2) / w.W_ZU + w.B_x / w.k / w.s +
@@ -119,24 +136,12 @@ void RunVariant2(const TProofContext& ctx, const TWasher& w, TVEKProofTable& pro
 void RunVariant1(const TProofContext& ctx, const TWasher& w, TVEKProofTable& proofs,
                  TKeyTable<double>& proofValues) {
   const TProofInputs& in = ctx.In;
-  const double f_uc = in.F_usk;
   const double f_y = in.F_ysk;
-  const double alpha_x = proofValues["x_alpha_washer"];
-  const double beta_x = proofValues["x_beta_washer"];
-  const double alpha_y = proofValues["y_alpha_washer"];
-  const double beta_y = proofValues["y_beta_washer"];
-
-  const double x = (1000 * w.B_x) / (alpha_x * w.d_s * w.s * f_uc / kGammaM2) / beta_x;
-  AddUtilisation(ctx, proofs, proofValues, "6.3.1_x_direction_variant_1",
-                 "value_x_direction_variant_1", x, 0);
-
-  const double y = (1000 * w.B_y) / (beta_y * alpha_y * w.d_s * w.s * f_uc / kGammaM2);
-  AddUtilisation(ctx, proofs, proofValues, "6.3.2_y_direction_variant_1",
-                 "value_y_direction_variant_1", y, 0);
-
-  const double z = Square(1000 * w.B_z / (kGammaM0 * f_y)) * ZDirectionTerms(ctx, w);
-  AddUtilisation(ctx, proofs, proofValues, "6.4.3_z_direction_variant_1_3",
-                 "value_z_direction_variant_1_3", z, 0);
+  RunBearingAndZProofs(ctx, w,
+                       {"6.3.1_x_direction_variant_1", "value_x_direction_variant_1",
+                        "6.3.2_y_direction_variant_1", "value_y_direction_variant_1",
+                        "6.4.3_z_direction_variant_1_3", "value_z_direction_variant_1_3"},
+                       in.F_usk, f_y, 0, proofs, proofValues);
 
   const double tau1 = w.B_y_ * 1.5 / w.d_l / w.t_t;
   const double sigma1 = ctx.Model["alpha_1"] * (w.B_y_ * 6 / kGammaM2 / w.t_t / (w.d_l * w.d_l)) +
