@@ -1,6 +1,5 @@
 // The desktop program: the language first, then the windows in their creation order;
 // the main window shows behind the splash screen on its first show.
-#include <clocale>
 
 #include <QApplication>
 #include <QLocale>
@@ -19,9 +18,6 @@ int main(int argc, char* argv[]) {
   // Every start begins in German.
   vek::Language();
   QApplication app(argc, argv);
-  // Qt takes the C locale from the environment; the number formats of the design and the
-  // project file need the C notation, whatever the user's locale shows.
-  std::setlocale(LC_NUMERIC, "C");
   vek::HintCallout();
   vek::FillRegionalSettings(QLocale::system());
 
